@@ -1,0 +1,14 @@
+// The Linux entry point: the arguments are joined with blanks into the command line that the
+// Windows build would receive, so both builds read the same switches the same way.
+#include <string>
+
+#include "app/launcher.h"
+
+int main(int argc, char **argv) {
+    std::string commandLine;
+    for (int i = 1; i < argc; ++i) {
+        if (i > 1) commandLine += ' ';
+        commandLine += argv[i];
+    }
+    return launch(commandLine.c_str(), nullptr, 0);
+}
