@@ -15,7 +15,7 @@ packages=(
   # running the Windows build and driving windows
   wine wine32:i386 wine64 xvfb xauth xdotool imagemagick x11-utils
   libgl1 libgl1-mesa-dri libglx-mesa0 libgl1:i386 libgl1-mesa-dri:i386 libglx-mesa0:i386
-  python3 python3-pytest python3-numpy python3-pil
+  python3 python3-pytest python3-numpy python3-pil python3-xlib
   # fuzzing, static checks, tracing
   clang libclang-rt-14-dev clang-format clang-tidy strace
 )
