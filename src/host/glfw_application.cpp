@@ -77,8 +77,9 @@ GLFWApplication::GLFWApplication(ScreensaverArgs &screensaverArguments)
     setWindowSize(size.width, size.height);
     setWindowHints();
 
-    // The preview attaches to the host's window; until that is possible it cannot open.
-    if (args.mode != ScreensaverArgs::Preview)
+    if (args.mode == ScreensaverArgs::Preview)
+        glfwWindow = platform::attachPreviewWindow(args.hostWindow);
+    else
         glfwWindow =
             glfwCreateWindow(windowWidth, windowHeight, "VorluneScreensaver", glfwGetPrimaryMonitor(), nullptr);
     if (glfwWindow == nullptr) failToOpenWindow();

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+struct GLFWwindow;
+
 namespace platform {
 
 /// Message box styles the program uses (the Windows values).
@@ -36,6 +38,10 @@ using HostWindow = std::int32_t;
 bool hostWindowClientSize(HostWindow window, int &width, int &height);
 /// Whether the host window still exists and is enabled (posix: exists and is viewable).
 bool hostWindowEnabled(HostWindow window);
+/// A GLFW window, with a context made from the current window hints, that draws inside the host
+/// window; null when there is none (GLFW has reported why, if it got that far). Windows: a
+/// borderless child window of ours covering the host's client area. X11: the host window itself.
+GLFWwindow *attachPreviewWindow(HostWindow window);
 
 /// The system's OpenGL library, opened for looking up its exported functions.
 void *openGlLibrary();

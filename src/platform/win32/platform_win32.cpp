@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "platform/platform.h"
+#include "platform/win32/host_window.h"
 
 namespace platform {
 
@@ -37,10 +38,6 @@ bool isLegacyWindows() {
     int major = LOBYTE(LOWORD(version));
     int minor = HIBYTE(LOWORD(version));
     return major * 10 + minor < 60;
-}
-
-static HWND toHwnd(HostWindow window) {
-    return reinterpret_cast<HWND>(static_cast<std::intptr_t>(window));
 }
 
 bool hostWindowClientSize(HostWindow window, int &width, int &height) {
