@@ -2,6 +2,7 @@
 // screensaver started with "/p <area id>", and the area unmapped or destroyed on request. Commands
 // come on standard input, reports go to standard output (see README.md).
 #include <X11/Xlib.h>
+#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -51,6 +52,10 @@ pid_t startScreensaver(char **command, Window area) {
     arguments.push_back(nullptr);
     pid_t child = fork();
     if (child == 0) {
+        // Our standard output carries the reports; the screensaver's own (its mesh loading
+        // report) goes nowhere, as it does on Windows. Its standard error (its boxes) stays.
+        int nothing = open("/dev/null", O_WRONLY);
+        dup2(nothing, STDOUT_FILENO);
         execvp(arguments[0], arguments.data());
         _exit(127);
     }
