@@ -7,7 +7,6 @@ import time
 
 import numpy as np
 import pytest
-from PIL import Image
 from Xlib import X, display as xdisplay, protocol
 
 ROOT = pathlib.Path(os.environ.get("VORLUNE_ROOT", pathlib.Path(__file__).resolve().parents[2]))
@@ -108,10 +107,16 @@ def screen_size():
 
 
 def screenshot():
-    """The whole X screen as an RGB array (rows from the top)."""
-    data = subprocess.run(["import", "-window", "root", "png:-"], check=True, capture_output=True).stdout
-    import io
-    return np.asarray(Image.open(io.BytesIO(data)).convert("RGB"))
+    """The whole X screen as an RGB array (rows from the top), read straight from the server."""
+    screen = x_display()
+    try:
+        root = screen.screen().root
+        geometry_ = root.get_geometry()
+        image = root.get_image(0, 0, geometry_.width, geometry_.height, X.ZPixmap, 0xFFFFFFFF)
+        pixels = np.frombuffer(image.data, dtype=np.uint8).reshape(geometry_.height, geometry_.width, 4)
+        return pixels[..., 2::-1].copy()  # BGRX to RGB
+    finally:
+        screen.close()
 
 
 def xdotool(*args):
