@@ -124,10 +124,17 @@ int main(int argc, char **argv) {
     commandLine += "\"";
     for (int i = 2; i < argc; ++i) commandLine += std::string(" ") + argv[i];
     commandLine += " /p " + std::to_string(handleValue);
+    // Our standard output carries the reports; the screensaver's own output (its mesh loading
+    // report) goes nowhere, as it does when the settings dialog starts it.
+    SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
+    HANDLE nothing = CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_WRITE, &inheritable, OPEN_EXISTING, 0, nullptr);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = nothing;
+    startup.hStdError = nothing;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
                         &process)) {
         report("failed start");
         return 1;
