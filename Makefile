@@ -1,11 +1,12 @@
 # The two commands of the README, and the steps they are made of.
 #   make run    set up, build, run the screensaver (under Wine; on a virtual screen without $DISPLAY)
 #   make test   set up, build, pass every test
+#   make bench  set up, build, run every benchmark and print the table (build/bench/results.md)
 SHELL := /bin/bash
 .DEFAULT_GOAL := test
 PRESETS := native win32
 
-.PHONY: setup build run test test-native test-win32 clean
+.PHONY: setup build run test test-native test-win32 bench clean
 
 setup:
 	@if [ "$$(id -u)" = 0 ]; then scripts/setup.sh; else sudo scripts/setup.sh; fi
@@ -25,6 +26,10 @@ test-native:
 
 test-win32:
 	ctest --preset win32
+
+# Benchmarks take over whole screens of their own and time what happens on them: one at a time.
+bench: build
+	/usr/bin/python3 bench/run.py
 
 clean:
 	rm -rf build
