@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -38,5 +39,6 @@ private:
     GLuint vertexShader = 0;
     GLuint fragmentShader = 0;
     GLuint programId = 0;
-    std::map<std::string, GLint> locationCache;
+    // Looked up by the caller's text in place (std::less<>): a cached answer costs no allocation.
+    std::map<std::string, GLint, std::less<>> locationCache;
 };

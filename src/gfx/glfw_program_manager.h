@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -18,5 +19,7 @@ public:
     void use(const char *name) const;
 
 private:
-    std::map<std::string, std::unique_ptr<GLFWProgram>> programs;
+    // std::less<> compares a caller's name in place: find runs on every uniform upload, and a key
+    // built from the text would allocate for names past the short-string buffer.
+    std::map<std::string, std::unique_ptr<GLFWProgram>, std::less<>> programs;
 };
