@@ -12,5 +12,7 @@ struct FrameSource {
 extern const FrameSource programFrames;
 /// Baseline (a): the effect's fragment shader over one full-screen triangle and nothing else.
 extern const FrameSource effectTriangle;
+/// Baseline (a) with the GL state the screensaver defines: blending on, colour and depth cleared.
+extern const FrameSource effectTriangleWithProgramState;
 /// Baseline (b): the same triangle with a flat-colour fragment shader.
 extern const FrameSource flatTriangle;

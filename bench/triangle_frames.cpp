@@ -92,6 +92,15 @@ GLFWwindow *setUpFlat() {
     return window;
 }
 
+// The two costs per pixel that the screensaver's defined GL state adds to the bare triangle: the
+// blending its render host enables, and the colour and depth clear of every frame.
+GLFWwindow *setUpEffectWithProgramState() {
+    GLFWwindow *window = setUpEffect();
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    return window;
+}
+
 void drawTriangle() {
     glUniform1f(timeLocation, static_cast<float>(glfwGetTime()));
     glUniform1f(widthLocation, static_cast<float>(width));
@@ -99,7 +108,13 @@ void drawTriangle() {
     glDrawArrays(GL_TRIANGLES, 0, 3);
 }
 
+void clearAndDrawTriangle() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawTriangle();
+}
+
 } // namespace
 
 const FrameSource effectTriangle = {setUpEffect, drawTriangle};
+const FrameSource effectTriangleWithProgramState = {setUpEffectWithProgramState, clearAndDrawTriangle};
 const FrameSource flatTriangle = {setUpFlat, drawTriangle};
