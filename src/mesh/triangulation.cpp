@@ -1,6 +1,8 @@
 #include "mesh/triangulation.h"
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 
 namespace objl {
 
@@ -13,20 +15,25 @@ constexpr double degreesPerRadian = 57.29577951307855;
 /// Appends the indices of the corners at the triangle's three positions, in ascending corner
 /// order, which keeps a convex face's winding whatever the order of a, b and c. Each corner is
 /// used at most once and each position once per triangle, so a face that repeats a position
-/// still gives exactly three indices.
+/// still gives exactly three indices. A position that matches no corner (one that is not a number
+/// equals nothing, not even itself) drops the whole triangle: a partial one would shift every
+/// later triangle of the mesh by an index.
 void emitTriangle(std::vector<std::uint32_t> &out, const std::vector<Vertex> &corners, Vector3 a, Vector3 b,
                   Vector3 c) {
     std::array<Vector3, 3> wanted = {a, b, c};
     std::array<bool, 3> found = {false, false, false};
-    for (std::size_t j = 0; j < corners.size(); ++j) {
+    std::array<std::uint32_t, 3> triangle{};
+    std::size_t count = 0;
+    for (std::size_t j = 0; j < corners.size() && count < triangle.size(); ++j) {
         for (std::size_t k = 0; k < wanted.size(); ++k) {
             if (!found[k] && corners[j].position == wanted[k]) {
                 found[k] = true;
-                out.push_back(static_cast<std::uint32_t>(j));
+                triangle[count++] = static_cast<std::uint32_t>(j);
                 break;
             }
         }
     }
+    if (count == triangle.size()) out.insert(out.end(), triangle.begin(), triangle.end());
 }
 
 /// The angle at cur must be strictly between 0 and 180 degrees, so a corner on the straight line
@@ -69,14 +76,11 @@ bool cutFirstEar(std::vector<std::uint32_t> &out, const std::vector<Vertex> &cor
         Vector3 next = remaining[(i + 1) % size];
         if (!passesAngleTest(prev, cur, next) || !isEmptyTriangle(corners, prev, cur, next)) continue;
         emitTriangle(out, corners, cur, prev, next);
-        // Removal goes by position, so with a repeated position it may take an earlier twin; either
-        // way one entry leaves, which is what bounds the search.
-        for (auto entry = remaining.begin(); entry != remaining.end(); ++entry) {
-            if (*entry == cur) {
-                remaining.erase(entry);
-                break;
-            }
-        }
+        // Removal goes by position, so with a repeated position it may take an earlier twin. A
+        // position that is not a number equals no entry, not even its own, so then the ear itself
+        // leaves. Either way one entry leaves, which is what bounds the search.
+        auto twin = std::find(remaining.begin(), remaining.end(), cur);
+        remaining.erase(twin != remaining.end() ? twin : remaining.begin() + static_cast<std::ptrdiff_t>(i));
         return true;
     }
     return false;

@@ -141,4 +141,29 @@ TEST(VectorMath, EqualityIsExact) {
     EXPECT_TRUE(notANumber != notANumber);
 }
 
+// Found by fuzzing: a corner that is not a number matches no corner when triangles are emitted by
+// position, which used to leave two indices of a triangle behind and shift every later triangle.
+TEST(TriangulationRobustness, ACornerThatIsNotANumberDropsOnlyItsTriangles) {
+    const float nan = std::nanf("");
+    std::vector<std::uint32_t> quad;
+    objl::triangulateFace(quad, face({{0, 0, 0}, {1, 0, 0}, {nan, 0, 0}, {0, 1, 0}}));
+    EXPECT_EQ(quad, (std::vector<std::uint32_t>{0, 1, 3}));
+
+    std::vector<std::uint32_t> pentagon;
+    objl::triangulateFace(pentagon, face({{0, 2, 0}, {1, 0, 0}, {1, -5.094e-41f, 8.828e-44f}, {nan, nan, nan},
+                                          {nan, nan, 0}}));
+    EXPECT_EQ(pentagon.size() % 3, 0u);
+    for (std::uint32_t index : pentagon) EXPECT_LT(index, 5u);
+}
+
+// Found by fuzzing: an ear whose corner is not a number was never removed (removal goes by
+// position, and such a position equals nothing), so the search cut the same ear forever.
+TEST(TriangulationRobustness, AnEarThatIsNotANumberLeavesAndTheSearchEnds) {
+    std::vector<Vector3> pentagon = regularPolygon(5);
+    pentagon[0] = {std::nanf(""), 0, 0};
+    std::vector<std::uint32_t> out;
+    objl::triangulateFace(out, face(pentagon));
+    EXPECT_EQ(out, (std::vector<std::uint32_t>{1, 2, 4, 2, 3, 4}));
+}
+
 } // namespace
