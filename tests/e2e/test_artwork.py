@@ -98,3 +98,14 @@ def test_window_icon_is_stored_column_by_column(rendered):
     expected = make_artwork.icon_image(64, make_artwork.round_mask)
     assert np.array_equal(rows, expected)
     assert not np.array_equal(columns, expected), "a symmetric picture would not show the order"
+
+
+def test_png_command_writes_the_frame_of_the_asked_size_and_time(tmp_path):
+    import subprocess
+    from PIL import Image
+    output = tmp_path / "frame.png"
+    subprocess.run([sys.executable, str(ROOT / "tools" / "effect_reference.py"), str(output),
+                    "--width", "37", "--height", "23", "--time", "4.5"], check=True)
+    written = np.asarray(Image.open(output))
+    assert written.shape == (23, 37, 4)
+    assert np.array_equal(written, effect_reference.to_bytes(effect_reference.render(37, 23, 4.5)))
