@@ -21,8 +21,9 @@ void *operator new(std::size_t size) {
     if (void *memory = std::malloc(size == 0 ? 1 : size)) return memory;
     throw std::bad_alloc();
 }
-void operator delete(void *memory) noexcept { std::free(memory); }
-void operator delete(void *memory, std::size_t) noexcept { std::free(memory); }
+// Out of line: inlined into a new-expression, GCC takes the free for one of a built-in new.
+[[gnu::noinline]] void operator delete(void *memory) noexcept { std::free(memory); }
+[[gnu::noinline]] void operator delete(void *memory, std::size_t) noexcept { std::free(memory); }
 
 namespace {
 
