@@ -139,7 +139,7 @@ def send_close_request(window_id):
         event = protocol.event.ClientMessage(window=window, client_type=protocols,
                                              data=(32, [delete, X.CurrentTime, 0, 0, 0]))
         window.send_event(event)
-        screen.flush()
+        screen.sync()  # a round trip: the server has delivered the event before we hang up
     finally:
         screen.close()
 
