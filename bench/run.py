@@ -21,20 +21,24 @@ RENDER_SIZES = ["640x480", "1920x1080"]
 SCREEN_SIZE = "1280x720"
 TITLE = "VorluneScreensaver"
 BASELINE_TITLE = "MinimalGlfw"
+WINE_SERVED = 'wineserver -p </dev/null >/dev/null 2>&1 && "$@"; status=$?; wineserver -k; exit $status'
 
 
 def on_display(size, *command, env=None):
     """Runs command on a private X screen of size; returns its JSON output."""
     out = subprocess.run([str(WITH_DISPLAY), "-s", size, *map(str, command)], check=True,
-                         capture_output=True, text=True, env=env).stdout
+                         stdout=subprocess.PIPE, text=True, env=env).stdout
     return json.loads(out.strip().splitlines()[-1])
 
 
-def frame_cost(native, repeat):
+def frame_cost(native, repeat, out):
     """Median CPU nanoseconds per iteration of each Google Benchmark in bench_frame_cost: the code
     is single-threaded, and CPU time does not count the moments another process holds the core."""
-    report = on_display(SCREEN_SIZE, native / "bench/bench_frame_cost", f"--benchmark_repetitions={repeat}",
-                        "--benchmark_report_aggregates_only=true", "--benchmark_format=json")
+    report_file = out / "frame_cost.json"
+    subprocess.run([str(WITH_DISPLAY), native / "bench/bench_frame_cost", f"--benchmark_repetitions={repeat}",
+                    "--benchmark_report_aggregates_only=true", f"--benchmark_out={report_file}",
+                    "--benchmark_out_format=json"], check=True, capture_output=True)
+    report = json.loads(report_file.read_text())
     scale = {"ns": 1.0, "us": 1e3, "ms": 1e6}
     return {b["run_name"]: b["cpu_time"] * scale[b["time_unit"]]
             for b in report["benchmarks"] if b.get("aggregate_name") == "median"}
@@ -51,8 +55,8 @@ def on_screen(measure, programs, repeat, env=None):
     if env is None:
         return on_display(SCREEN_SIZE, *command)
     # Wine's server is started on the screen it serves and kept running between the programs, so
-    # that its start falls into no measurement, native or Windows.
-    return on_display(SCREEN_SIZE, "bash", "-c", 'wineserver -p && exec "$@"', "wine", *command, env=env)
+    # that its start falls into no measurement; it goes with the screen, and holds no output pipe.
+    return on_display(SCREEN_SIZE, "bash", "-c", WINE_SERVED, "wine", *command, env=env)
 
 
 def wine_environment():
@@ -66,8 +70,9 @@ def wine_environment():
 def machine():
     cpu = next((line.split(":", 1)[1].strip() for line in pathlib.Path("/proc/cpuinfo").read_text().splitlines()
                 if line.startswith("model name")), platform.processor())
-    mesa = subprocess.run(["dpkg-query", "-W", "-f=${Version}", "libgl1-mesa-dri"], capture_output=True,
-                          text=True).stdout
+    # One line per installed architecture (amd64 and Wine's i386): the same version.
+    mesa = subprocess.run(["dpkg-query", "-W", "-f=${Version}\\n", "libgl1-mesa-dri"], capture_output=True,
+                          text=True).stdout.split()[0]
     return f"{cpu}, {os.cpu_count()} cores; Mesa {mesa} (llvmpipe); Wine {wine_version()}"
 
 
@@ -93,9 +98,11 @@ def main():
     native, win32, repeat = args.native, args.win32, args.repeat
     load_before = load()
 
-    ns, us, fps, ms, mib = ("ns", 0), ("µs", 2), ("FPS", 1), ("ms", 0), ("MiB", 1)
+    ns, fps, ms, mib = ("ns", 0), ("FPS", 1), ("ms", 0), ("MiB", 1)
     rows = []
-    cost = frame_cost(native, repeat)
+    out = ROOT / "build/bench"
+    out.mkdir(parents=True, exist_ok=True)
+    cost = frame_cost(native, repeat, out)
     frame = cost["frame/program"]
     rows.append(row("host frame cost (no-op GL), program ÷ bare frame", frame, cost["frame/bare"], ns,
                     f"under 2,000 ns: {'met' if frame < 2000 else 'missed'}"))
@@ -116,17 +123,10 @@ def main():
     minimal_wine = [WINE_RUN, win32 / "bench/bench_minimal_glfw.exe"]
     scr = [WINE_RUN, win32 / "VorluneScreensaver.scr", "/s"]
     env = wine_environment()
-    try:
-        start = on_screen("startup", [("native", TITLE, [native / "vorlune", "/s"]),
-                                      ("native_minimal", BASELINE_TITLE, [minimal_native]),
-                                      ("wine", TITLE, scr), ("wine_minimal", BASELINE_TITLE, minimal_wine)],
-                          repeat, env)
-        leave = on_screen("exit", [("native", TITLE, [native / "vorlune", "/s"]),
-                                   ("native_minimal", BASELINE_TITLE, [minimal_native]),
-                                   ("wine", TITLE, scr), ("wine_minimal", BASELINE_TITLE, minimal_wine)],
-                          repeat, env)
-    finally:
-        subprocess.run(["wineserver", "-k"], env=env, stderr=subprocess.DEVNULL)
+    programs = [("native", TITLE, [native / "vorlune", "/s"]), ("native_minimal", BASELINE_TITLE, [minimal_native]),
+                ("wine", TITLE, scr), ("wine_minimal", BASELINE_TITLE, minimal_wine)]
+    start = on_screen("startup", programs, repeat, env)
+    leave = on_screen("exit", programs, repeat, env)
     for target in ["native", "wine"]:
         ratio = start[target] / start[f"{target}_minimal"]
         rows.append(row(f"start-up to first frame, {target}, program ÷ minimal GLFW", start[target] * 1e3,
@@ -147,11 +147,10 @@ def main():
              f"Medians of {repeat} runs; render and start-up/exit screens: {', '.join(RENDER_SIZES)}, {SCREEN_SIZE}.",
              "", "| figure | program | baseline | ratio | target |", "|---|---:|---:|---:|---|", *rows]
     text = "\n".join(lines) + "\n"
-    out = ROOT / "build/bench/results.md"
-    out.parent.mkdir(parents=True, exist_ok=True)
-    out.write_text(text)
+    results = out / "results.md"
+    results.write_text(text)
     print(text, end="")
-    print(f"written to {out.relative_to(ROOT)}")
+    print(f"written to {results.relative_to(ROOT)}")
 
 
 if __name__ == "__main__":
