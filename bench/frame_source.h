@@ -12,7 +12,8 @@ struct FrameSource {
 extern const FrameSource programFrames;
 /// Baseline (a): the effect's fragment shader over one full-screen triangle and nothing else.
 extern const FrameSource effectTriangle;
-/// Baseline (a) with the GL state the screensaver defines: blending on, colour and depth cleared.
-extern const FrameSource effectTriangleWithProgramState;
+/// Baseline (a) drawing what the screensaver is defined to draw: its rectangle as two triangles,
+/// blending on, colour and depth cleared every frame.
+extern const FrameSource effectAsProgram;
 /// Baseline (b): the same triangle with a flat-colour fragment shader.
 extern const FrameSource flatTriangle;

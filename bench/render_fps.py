@@ -8,7 +8,7 @@ import json
 import statistics
 import subprocess
 
-SOURCES = ["program", "effect", "effect-state", "flat"]
+SOURCES = ["program", "effect", "effect-as-program", "flat"]
 
 
 def main():

@@ -1,5 +1,5 @@
 // Frames per second on the current display (full screen, so the screen's size is the frame's):
-//   bench_render program|effect|effect-state|flat [SECONDS]
+//   bench_render program|effect|effect-as-program|flat [SECONDS]
 // Every frame is presented with swap interval 0 and finished with glFinish, so each one is fully
 // rendered before the next starts; the first frames, which compile shaders lazily, are not timed.
 #include <chrono>
@@ -20,7 +20,7 @@ constexpr int leastTimedFrames = 10;
 const FrameSource *sourceNamed(const std::string &name) {
     if (name == "program") return &programFrames;
     if (name == "effect") return &effectTriangle;
-    if (name == "effect-state") return &effectTriangleWithProgramState;
+    if (name == "effect-as-program") return &effectAsProgram;
     if (name == "flat") return &flatTriangle;
     return nullptr;
 }
@@ -36,7 +36,7 @@ void renderOne(const FrameSource &source, GLFWwindow *window) {
 int main(int argc, char **argv) {
     const FrameSource *source = argc > 1 ? sourceNamed(argv[1]) : nullptr;
     if (source == nullptr) {
-        std::fprintf(stderr, "usage: %s program|effect|effect-state|flat [SECONDS]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s program|effect|effect-as-program|flat [SECONDS]\n", argv[0]);
         return 2;
     }
     const double leastSeconds = argc > 2 ? std::atof(argv[2]) : 2.0;
