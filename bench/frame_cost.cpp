@@ -22,8 +22,8 @@ void APIENTRY compiledShaderStatus(GLuint, GLenum, GLint *params) { *params = 1;
 /// The sky with its per-frame steps opened up, so each can be timed on its own.
 class OpenSky : public GLFWDrawableSky {
 public:
-    using GLFWDrawableSky::GLFWDrawableSky;
     using GLFWDrawableObject::setMatrixUniforms;
+    using GLFWDrawableSky::GLFWDrawableSky;
     using GLFWDrawableSky::setUniforms;
 };
 
@@ -55,8 +55,7 @@ void bareFrame(benchmark::State &state) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glViewport(0, 0, windowWidth, windowHeight);
         glUseProgram(1);
-        for (GLint location = 0; location < 3; ++location)
-            glUniformMatrix4fv(location, 1, GL_FALSE, identity.data());
+        for (GLint location = 0; location < 3; ++location) glUniformMatrix4fv(location, 1, GL_FALSE, identity.data());
         glUniform1f(3, t);
         glUniform1f(4, static_cast<float>(windowWidth));
         glUniform1f(5, static_cast<float>(windowHeight));

@@ -21,25 +21,23 @@ HFONT createArial(int height, int width, int weight, DWORD underline) {
                        CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, VARIABLE_PITCH, "Arial");
 }
 
-HWND createControl(const char *controlClass, const char *text, DWORD style, int left, int top, int width,
-                   int height, int id, HINSTANCE instance) {
+HWND createControl(const char *controlClass, const char *text, DWORD style, int left, int top, int width, int height,
+                   int id, HINSTANCE instance) {
     return CreateWindowExA(0, controlClass, text, style, left, top, width, height, aboutHandles.window,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
 }
 
-void setFont(HWND control, HFONT font) {
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-}
+void setFont(HWND control, HFONT font) { SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
 
 } // namespace
 
 AboutWindow::AboutWindow(void *instanceHandle, int showCommand)
-    : caption("About"), className("TessalyWindowClass"), buttonText("Visit website"),
-      noticeText(aboutText::notice), titleText(aboutText::title) {
+    : caption("About"), className("TessalyWindowClass"), buttonText("Visit website"), noticeText(aboutText::notice),
+      titleText(aboutText::title) {
     const auto instance = static_cast<HINSTANCE>(instanceHandle);
 
-    const auto icon = static_cast<HICON>(LoadImageA(GetModuleHandleA("user32.dll"),
-                                                    MAKEINTRESOURCEA(systemIconId), IMAGE_ICON, 16, 16, LR_SHARED));
+    const auto icon = static_cast<HICON>(
+        LoadImageA(GetModuleHandleA("user32.dll"), MAKEINTRESOURCEA(systemIconId), IMAGE_ICON, 16, 16, LR_SHARED));
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = AboutWindowProc;
     windowClass.hInstance = instance;
@@ -67,8 +65,8 @@ AboutWindow::AboutWindow(void *instanceHandle, int showCommand)
         return;
     }
 
-    aboutHandles.picture = static_cast<HBITMAP>(
-        LoadImageA(instance, MAKEINTRESOURCEA(pictureId), IMAGE_BITMAP, 0, 0, LR_SHARED));
+    aboutHandles.picture =
+        static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(pictureId), IMAGE_BITMAP, 0, 0, LR_SHARED));
     // The fonts live as long as the process; nothing deletes them.
     HFONT textFont = createArial(16, 6, FW_NORMAL, FALSE);
     HFONT titleFont = createArial(18, 8, FW_BOLD, TRUE);
@@ -82,8 +80,8 @@ AboutWindow::AboutWindow(void *instanceHandle, int showCommand)
     SetWindowTextA(aboutHandles.title, titleText);
     setFont(aboutHandles.title, titleFont);
 
-    aboutHandles.button = createControl("BUTTON", buttonText, WS_CHILD | WS_VISIBLE, 150, 210, 100, 32,
-                                        textControlId, instance);
+    aboutHandles.button =
+        createControl("BUTTON", buttonText, WS_CHILD | WS_VISIBLE, 150, 210, 100, 32, textControlId, instance);
     setFont(aboutHandles.button, textFont);
 
     ShowWindow(aboutHandles.window, showCommand);

@@ -47,17 +47,13 @@ LRESULT CALLBACK AboutWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     // Made on the first message and kept until the process ends: WM_CTLCOLORSTATIC hands it out.
     static const HBRUSH background = CreateSolidBrush(paleGreen);
     switch (message) {
-    case WM_CLOSE:
-        DestroyWindow(window);
-        return 0;
+    case WM_CLOSE: DestroyWindow(window); return 0;
     case WM_DESTROY:
         DeleteObject(aboutHandles.picture);
         aboutHandles.picture = nullptr;
         PostQuitMessage(0);
         return 0;
-    case WM_PAINT:
-        paint(window);
-        return 0;
+    case WM_PAINT: paint(window); return 0;
     case WM_COMMAND:
         if (wParam == visitWebsiteId) {
             static const std::string address = std::string(aboutText::webPage) + aboutText::webPageQuery;
@@ -71,7 +67,6 @@ LRESULT CALLBACK AboutWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         SetBkColor(dc, paleGreen);
         return reinterpret_cast<LRESULT>(background);
     }
-    default:
-        return DefWindowProcA(window, message, wParam, lParam);
+    default: return DefWindowProcA(window, message, wParam, lParam);
     }
 }

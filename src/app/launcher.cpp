@@ -1,11 +1,11 @@
 #include "app/launcher.h"
 
+#include "about/about_window.h"
+#include "app/background_scene.h"
 #include "app/main_loop.h"
 #include "app/screensaver_args.h"
 #include "host/glfw_application.h"
 #include "platform/platform.h"
-#include "app/background_scene.h"
-#include "about/about_window.h"
 
 int launch(const char *commandLine, void *instance, int showCommand) {
     screensaverArgs = new ScreensaverArgs(commandLine);

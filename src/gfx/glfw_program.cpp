@@ -45,8 +45,8 @@ void GLFWProgram::use() const { glUseProgram(programId); }
 GLint GLFWProgram::lookupLocation(LocationKind kind, const char *name) {
     auto cached = locationCache.find(name);
     if (cached != locationCache.end()) return cached->second;
-    const GLint location = kind == LocationKind::Uniform ? glGetUniformLocation(programId, name)
-                                                         : glGetAttribLocation(programId, name);
+    const GLint location =
+        kind == LocationKind::Uniform ? glGetUniformLocation(programId, name) : glGetAttribLocation(programId, name);
     locationCache.emplace(name, location);
     return location;
 }

@@ -8,7 +8,7 @@ class ScreensaverArgs;
 /// that in place and the context current, or ends the process.
 class GLFWApplication {
 public:
-    explicit GLFWApplication(ScreensaverArgs &args);
+    explicit GLFWApplication(ScreensaverArgs &screensaverArguments);
 
     GLFWwindow *window() const { return glfwWindow; }
     /// true presents on the vertical blank (interval 1), false as fast as possible.

@@ -3,7 +3,7 @@
 #include <cstddef>
 
 inline constexpr int windowIconSize = 64;
-inline constexpr std::size_t windowIconBytes = windowIconSize * windowIconSize * 4;
+inline constexpr std::size_t windowIconBytes = std::size_t{windowIconSize} * windowIconSize * 4;
 
 /// The window icon as the program stores it: 64 by 64 RGBA pixels (straight alpha), column by
 /// column, each column top to bottom, the columns from left to right.

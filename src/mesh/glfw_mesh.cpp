@@ -12,10 +12,10 @@ void GLFWMesh::build() {
         const std::vector<float> &source;
     };
     const Attribute layout[] = {
-        {positionOffset, 3, arrays.positions},      {texCoordOffset, 2, arrays.texCoords},
-        {normalOffset, 3, arrays.normals},          {tangentOffset, 3, arrays.tangents},
-        {bitangentOffset, 3, arrays.bitangents},    {ambientOffset, 3, arrays.ambientColors},
-        {diffuseOffset, 3, arrays.diffuseColors},   {specularOffset, 4, arrays.specularColors},
+        {positionOffset, 3, arrays.positions},    {texCoordOffset, 2, arrays.texCoords},
+        {normalOffset, 3, arrays.normals},        {tangentOffset, 3, arrays.tangents},
+        {bitangentOffset, 3, arrays.bitangents},  {ambientOffset, 3, arrays.ambientColors},
+        {diffuseOffset, 3, arrays.diffuseColors}, {specularOffset, 4, arrays.specularColors},
     };
     auto vertexCount = static_cast<std::size_t>(arrays.vertexCount());
     vertices.assign(vertexCount * vertexFloats, 0.0f);

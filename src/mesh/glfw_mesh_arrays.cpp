@@ -30,17 +30,20 @@ void append(std::vector<float> &array, Vec3 v) { array.insert(array.end(), {v.x,
 Vec3 toVec3(objl::Vector3 v) { return {v.x, v.y, v.z}; }
 
 Vec3 vec3At(const std::vector<float> &array, std::uint32_t vertex) {
-    return {array[3 * vertex], array[3 * vertex + 1], array[3 * vertex + 2]};
+    const std::size_t at = std::size_t{3} * vertex;
+    return {array[at], array[at + 1], array[at + 2]};
 }
 
 Vec2 vec2At(const std::vector<float> &array, std::uint32_t vertex) {
-    return {array[2 * vertex], array[2 * vertex + 1]};
+    const std::size_t at = std::size_t{2} * vertex;
+    return {array[at], array[at + 1]};
 }
 
 void store(std::vector<float> &array, std::uint32_t vertex, Vec3 v) {
-    array[3 * vertex] = v.x;
-    array[3 * vertex + 1] = v.y;
-    array[3 * vertex + 2] = v.z;
+    const std::size_t at = std::size_t{3} * vertex;
+    array[at] = v.x;
+    array[at + 1] = v.y;
+    array[at + 2] = v.z;
 }
 
 } // namespace

@@ -28,8 +28,8 @@ void GLFWMeshBuffers::addAttribute(const char *programName, const char *attribut
                                    std::int32_t offsetInFloats) {
     GLFWProgram *program = manager->find(programName);
     if (program == nullptr) return;
-    attributes.try_emplace(attributeName, AttributeLayout{program->attributeLocation(attributeName), components,
-                                                          offsetInFloats});
+    attributes.try_emplace(attributeName,
+                           AttributeLayout{program->attributeLocation(attributeName), components, offsetInFloats});
 }
 
 void GLFWMeshBuffers::bindBuffers() const {

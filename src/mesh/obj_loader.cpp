@@ -103,9 +103,8 @@ bool ObjReading::readLine(std::string_view rawLine) {
 }
 
 void ObjReading::report() {
-    std::cout << "\r- " << meshName << "\t| vertices > " << positions.size() << "\t| texcoords > "
-              << texCoords.size() << "\t| normals > " << normals.size() << "\t| triangles > "
-              << pendingVertices.size() / 3;
+    std::cout << "\r- " << meshName << "\t| vertices > " << positions.size() << "\t| texcoords > " << texCoords.size()
+              << "\t| normals > " << normals.size() << "\t| triangles > " << pendingVertices.size() / 3;
     if (!materialNames.empty()) std::cout << "\t| material: " << materialNames.back();
 }
 

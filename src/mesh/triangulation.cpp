@@ -67,8 +67,7 @@ void splitQuad(std::vector<std::uint32_t> &out, const std::vector<Vertex> &corne
 }
 
 /// Cuts the first ear of remaining, from the start. False when no entry is an ear.
-bool cutFirstEar(std::vector<std::uint32_t> &out, const std::vector<Vertex> &corners,
-                 std::vector<Vector3> &remaining) {
+bool cutFirstEar(std::vector<std::uint32_t> &out, const std::vector<Vertex> &corners, std::vector<Vector3> &remaining) {
     std::size_t size = remaining.size();
     for (std::size_t i = 0; i < size; ++i) {
         Vector3 prev = remaining[(i + size - 1) % size];

@@ -36,8 +36,7 @@ void GLFWDrawableObject::draw(std::int32_t instanceCount) {
     if (instanceCount == 0)
         glDrawElements(GL_TRIANGLES, meshBuffers->getIndexCount(), GL_UNSIGNED_INT, nullptr);
     else
-        glDrawElementsInstanced(GL_TRIANGLES, meshBuffers->getIndexCount(), GL_UNSIGNED_INT, nullptr,
-                                instanceCount);
+        glDrawElementsInstanced(GL_TRIANGLES, meshBuffers->getIndexCount(), GL_UNSIGNED_INT, nullptr, instanceCount);
 }
 
 void GLFWDrawableObject::setMatrixUniforms() {
@@ -56,6 +55,5 @@ void GLFWDrawableObject::setMatrixUniform(const char *name, const Mat4 &matrix) 
 }
 
 void GLFWDrawableObject::setFloatUniform(const char *name, float value) {
-    if (GLFWProgram *program = programManager->find(programName))
-        glUniform1f(program->uniformLocation(name), value);
+    if (GLFWProgram *program = programManager->find(programName)) glUniform1f(program->uniformLocation(name), value);
 }

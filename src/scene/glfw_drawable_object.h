@@ -18,8 +18,7 @@ public:
     /// loaded) and creates its GPU buffers. programName is stored, not copied: it must outlive the
     /// drawable. Needs a current GL context.
     GLFWDrawableObject(GLFWSceneState *sceneState, GLFWCamera *camera, GLFWProgramManager *programManager,
-                       const char *programName, std::int32_t objResourceId, std::int32_t mtlResourceId,
-                       float scale);
+                       const char *programName, std::int32_t objResourceId, std::int32_t mtlResourceId, float scale);
     virtual ~GLFWDrawableObject();
     GLFWDrawableObject(const GLFWDrawableObject &) = delete;
     GLFWDrawableObject &operator=(const GLFWDrawableObject &) = delete;

@@ -87,8 +87,9 @@ struct KnownPixel {
 TEST_F(BackgroundEffect, KnownFragmentsOfAn80By60Viewport) {
     const std::vector<unsigned char> frame0 = draw(80, 60, 0.0f);
     const std::vector<unsigned char> frame10 = draw(80, 60, 10.0f);
-    for (const KnownPixel &known : {KnownPixel{40, 42, 0.0f, 0.45, 0.65, 0.51}, KnownPixel{10, 10, 10.0f, 0.91, 0.00, 0.69},
-                                    KnownPixel{0, 0, 0.0f, 0.00, 0.00, 0.00}}) {
+    for (const KnownPixel &known :
+         {KnownPixel{40, 42, 0.0f, 0.45, 0.65, 0.51}, KnownPixel{10, 10, 10.0f, 0.91, 0.00, 0.69},
+          KnownPixel{0, 0, 0.0f, 0.00, 0.00, 0.00}}) {
         const auto &frame = known.time == 0.0f ? frame0 : frame10;
         const unsigned char *pixel = &frame[static_cast<std::size_t>(known.y * 80 + known.x) * 4];
         SCOPED_TRACE(testing::Message() << "fragment " << known.x << ".5, " << known.y << ".5 at " << known.time);

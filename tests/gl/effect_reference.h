@@ -24,4 +24,6 @@ inline std::array<double, 4> effectColor(double x, double y, double width, doubl
 }
 
 /// What an 8-bit normalised framebuffer stores for a channel value.
-inline int storedChannel(double value) { return static_cast<int>(std::floor(std::clamp(value, 0.0, 1.0) * 255.0 + 0.5)); }
+inline int storedChannel(double value) {
+    return static_cast<int>(std::floor(std::clamp(value, 0.0, 1.0) * 255.0 + 0.5));
+}

@@ -20,9 +20,9 @@ TEST(GlLoader, FillsTheTableAndReadsTheVersionOfTheCurrentContext) {
     EXPECT_EQ(glContextVersion.major, major);
     EXPECT_EQ(glContextVersion.minor, minor);
 
-    for (auto entry : {reinterpret_cast<void *>(glClear), reinterpret_cast<void *>(glCullFace),
-                       reinterpret_cast<void *>(glDrawElements), reinterpret_cast<void *>(glCreateShader),
-                       reinterpret_cast<void *>(glBindFramebuffer), reinterpret_cast<void *>(glUniformMatrix4fv)})
+    for (auto *entry : {reinterpret_cast<void *>(glClear), reinterpret_cast<void *>(glCullFace),
+                        reinterpret_cast<void *>(glDrawElements), reinterpret_cast<void *>(glCreateShader),
+                        reinterpret_cast<void *>(glBindFramebuffer), reinterpret_cast<void *>(glUniformMatrix4fv)})
         EXPECT_NE(entry, nullptr);
 }
 

@@ -22,8 +22,7 @@ GLint boundBufferSize(GLenum target) {
 template <typename T>
 std::vector<T> bufferContents(GLenum target, std::int32_t count) {
     std::vector<T> contents(static_cast<std::size_t>(count));
-    glGetBufferSubData(target, 0, static_cast<GLsizeiptr>(count * static_cast<std::int32_t>(sizeof(T))),
-                       contents.data());
+    glGetBufferSubData(target, 0, static_cast<GLsizeiptr>(count) * static_cast<GLsizeiptr>(sizeof(T)), contents.data());
     return contents;
 }
 

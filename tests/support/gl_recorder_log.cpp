@@ -21,6 +21,7 @@ const std::vector<GlCall> &GlRecorder::calls() { return log; }
 
 std::vector<std::string> GlRecorder::names() {
     std::vector<std::string> result;
+    result.reserve(log.size());
     for (const auto &call : log) result.push_back(call.name);
     return result;
 }

@@ -31,8 +31,7 @@ TEST_P(CameraView, UnpitchedCameraOnlyMovesTheWorldBack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, CameraView,
-                         testing::Values(PositionCase{{0, 0, 0}}, PositionCase{{0, 0, 5}},
-                                         PositionCase{{1, -2, 3}}));
+                         testing::Values(PositionCase{{0, 0, 0}}, PositionCase{{0, 0, 5}}, PositionCase{{1, -2, 3}}));
 
 struct PitchCase {
     float degrees;
@@ -64,8 +63,7 @@ TEST_P(CameraPitch, PointAheadLandsOnTheNegativeZAxisOfTheView) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Angles, CameraPitch,
-                         testing::Values(PitchCase{0.0f, {0, 0, -1}, {0, 1, 0}},
-                                         PitchCase{90.0f, {0, 1, 0}, {0, 0, 1}},
+                         testing::Values(PitchCase{0.0f, {0, 0, -1}, {0, 1, 0}}, PitchCase{90.0f, {0, 1, 0}, {0, 0, 1}},
                                          PitchCase{-90.0f, {0, -1, 0}, {0, 0, -1}},
                                          PitchCase{180.0f, {0, 0, 1}, {0, -1, 0}}));
 

@@ -17,7 +17,7 @@ namespace {
 
 // Uniform locations are the position of the name in this list, so each upload names its uniform.
 const std::vector<std::string> uniformNames = {"model_world", "world_projection", "model_projection",
-                                               "iTime", "viewportWidth", "viewportHeight"};
+                                               "iTime",       "viewportWidth",    "viewportHeight"};
 
 struct Upload {
     std::string uniform;
@@ -33,8 +33,9 @@ GLint APIENTRY uniformLocation(GLuint program, const GLchar *name) {
 }
 
 void APIENTRY uniformMatrix(GLint location, GLsizei count, GLboolean transpose, const GLfloat *value) {
-    GlRecorder::record("glUniformMatrix4fv", {GlArg{static_cast<long long>(location)}, GlArg{static_cast<long long>(count)},
-                                              GlArg{static_cast<long long>(transpose)}});
+    GlRecorder::record("glUniformMatrix4fv",
+                       {GlArg{static_cast<long long>(location)}, GlArg{static_cast<long long>(count)},
+                        GlArg{static_cast<long long>(transpose)}});
     Upload upload{uniformNames.at(static_cast<std::size_t>(location)), {}};
     std::copy(value, value + 16, upload.values.begin());
     uploads.push_back(upload);
@@ -87,6 +88,7 @@ TEST_F(SkyDraw, UsesTheProgramThenUploadsSixUniformsThenBindsAndDrawsTheRectangl
     ASSERT_FALSE(names.empty());
     EXPECT_EQ(names.front(), "glUseProgram");
     std::vector<std::string> uniformOrder;
+    uniformOrder.reserve(uploads.size());
     for (const auto &upload : uploads) uniformOrder.push_back(upload.uniform);
     EXPECT_EQ(uniformOrder, uniformNames);
 

@@ -23,7 +23,8 @@ void APIENTRY genBuffers(GLsizei n, GLuint *buffers) {
 }
 
 void APIENTRY deleteBuffers(GLsizei n, const GLuint *buffers) {
-    GlRecorder::record("glDeleteBuffers", {GlArg{static_cast<long long>(n)}, GlArg{static_cast<long long>(buffers[0])}});
+    GlRecorder::record("glDeleteBuffers",
+                       {GlArg{static_cast<long long>(n)}, GlArg{static_cast<long long>(buffers[0])}});
 }
 
 // Locations as a linked program would give them; a name the program does not read is -1.
@@ -106,10 +107,16 @@ TEST_F(MeshBuffers, UploadBindsPointsInNameOrderThenStoresBothArrays) {
     GlRecorder::reset();
     buffers.upload();
 
-    const std::vector<std::string> expected = {
-        "glBindBuffer",          "glBindBuffer",         "glEnableVertexAttribArray", "glVertexAttribPointer",
-        "glEnableVertexAttribArray", "glVertexAttribPointer", "glEnableVertexAttribArray", "glVertexAttribPointer",
-        "glBufferData",          "glBufferData"};
+    const std::vector<std::string> expected = {"glBindBuffer",
+                                               "glBindBuffer",
+                                               "glEnableVertexAttribArray",
+                                               "glVertexAttribPointer",
+                                               "glEnableVertexAttribArray",
+                                               "glVertexAttribPointer",
+                                               "glEnableVertexAttribArray",
+                                               "glVertexAttribPointer",
+                                               "glBufferData",
+                                               "glBufferData"};
     ASSERT_EQ(GlRecorder::names(), expected);
     const auto &calls = GlRecorder::calls();
     EXPECT_EQ(calls[0].intArg(0), GL_ARRAY_BUFFER);

@@ -29,7 +29,8 @@ std::ostream &operator<<(std::ostream &out, const Triple &t) {
 /// Reads the interleaved record of one vertex at the layout's offsets.
 class VertexRecord {
 public:
-    VertexRecord(const GLFWMesh &mesh, int vertex) : floats(mesh.vertexArray() + vertex * mesh.floatsPerVertex()) {}
+    VertexRecord(const GLFWMesh &mesh, int vertex)
+        : floats(mesh.vertexArray() + std::ptrdiff_t{vertex} * mesh.floatsPerVertex()) {}
 
     Triple at(int offset) const { return {floats[offset], floats[offset + 1], floats[offset + 2]}; }
     Triple position() const { return at(GLFWMesh::positionOffset); }
@@ -119,8 +120,8 @@ TEST(GLFWMesh, ScaleMovesOnlyThePositions) {
 
 TEST(GLFWMesh, SecondMeshFollowsTheFirstInVerticesAndIndices) {
     auto two = meshFromText("mtllib m\nv 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nv 5 5 5\nv 6 5 5\nv 5 6 5\n"
-                     "g square\nusemtl red\nf 1 2 3 4\ng triangle\nusemtl blue\nf 5 6 7\n",
-                     "newmtl red\nKa 1 0 0\nnewmtl blue\nKa 0 0 1\nNs 8\n");
+                            "g square\nusemtl red\nf 1 2 3 4\ng triangle\nusemtl blue\nf 5 6 7\n",
+                            "newmtl red\nKa 1 0 0\nnewmtl blue\nKa 0 0 1\nNs 8\n");
     const GLFWMesh &mesh = *two;
     EXPECT_EQ(mesh.vertexBytes(), 7 * 96);
     EXPECT_EQ(indicesOf(mesh), (std::vector<std::uint32_t>{0, 1, 3, 1, 2, 3, 4, 5, 6}));
@@ -151,8 +152,8 @@ TEST(GLFWMesh, DegenerateDirectionsBecomeZeroVectors) {
     // first face: positions on a line give a zero normal; second: no texture coordinates, so they
     // are collinear and give no tangent frame; third: coordinates so large the normal overflows
     auto degenerate = meshFromText("v 0 0 0\nv 1 0 0\nv 2 0 0\nv 0 1 0\nv 3e38 0 0\nv 0 3e38 0\n"
-                            "f 1 2 3\nf 1 2 4\nf 1 5 6\n",
-                            "");
+                                   "f 1 2 3\nf 1 2 4\nf 1 5 6\n",
+                                   "");
     const GLFWMesh &mesh = *degenerate;
     ASSERT_EQ(mesh.vertexBytes(), 9 * 96);
     EXPECT_TRUE(allFinite(mesh));

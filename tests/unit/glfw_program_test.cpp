@@ -25,11 +25,9 @@ TEST(ProgramConstruction, CreatesTheProgramFirstCompilesBothShadersThenAttachesA
     provideSources();
     GLFWProgram program(vertexId, fragmentId);
 
-    const std::vector<std::string> expected = {
-        "glCreateProgram",
-        "glCreateShader", "glShaderSource", "glCompileShader", "glGetShaderiv",
-        "glCreateShader", "glShaderSource", "glCompileShader", "glGetShaderiv",
-        "glAttachShader", "glAttachShader", "glLinkProgram"};
+    const std::vector<std::string> expected = {"glCreateProgram", "glCreateShader", "glShaderSource", "glCompileShader",
+                                               "glGetShaderiv",   "glCreateShader", "glShaderSource", "glCompileShader",
+                                               "glGetShaderiv",   "glAttachShader", "glAttachShader", "glLinkProgram"};
     ASSERT_EQ(GlRecorder::names(), expected);
     const auto &calls = GlRecorder::calls();
     EXPECT_EQ(calls[1].intArg(0), GL_VERTEX_SHADER);
@@ -82,26 +80,24 @@ TEST_P(ProgramCompileFailure, ShowsTheLogThenTheFixedBoxAndExitsWithZero) {
     EXPECT_EXIT(GLFWProgram(vertexId, fragmentId), testing::ExitedWithCode(0), GetParam().expectedStderr);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ProgramCompileFailure,
-    testing::Values(
-        CompileFailure{"vertex", vertexShaderName, "0:1(1): error: syntax error",
-                       "^\\[glCreateShader 35633\\]\n"
-                       "\\[box Debug\\] 0:1\\(1\\): error: syntax error\n"
-                       "\\[box Debug\\] Vertex shader compilation error\n"
-                       "\\[glDeleteShader 10\\]\n$"},
-        CompileFailure{"vertexEmptyLog", vertexShaderName, "",
-                       "^\\[glCreateShader 35633\\]\n"
-                       "\\[box Debug\\] \n"
-                       "\\[box Debug\\] Vertex shader compilation error\n"
-                       "\\[glDeleteShader 10\\]\n$"},
-        CompileFailure{"fragment", fragmentShaderName, "0:7(2): error: undeclared",
-                       "^\\[glCreateShader 35633\\]\n"
-                       "\\[glCreateShader 35632\\]\n"
-                       "\\[box Debug\\] 0:7\\(2\\): error: undeclared\n"
-                       "\\[box Debug\\] Fragment shader compilation error\n"
-                       "\\[glDeleteShader 11\\]\n$"}),
-    [](const auto &testCase) { return std::string(testCase.param.what); });
+INSTANTIATE_TEST_SUITE_P(Cases, ProgramCompileFailure,
+                         testing::Values(CompileFailure{"vertex", vertexShaderName, "0:1(1): error: syntax error",
+                                                        "^\\[glCreateShader 35633\\]\n"
+                                                        "\\[box Debug\\] 0:1\\(1\\): error: syntax error\n"
+                                                        "\\[box Debug\\] Vertex shader compilation error\n"
+                                                        "\\[glDeleteShader 10\\]\n$"},
+                                         CompileFailure{"vertexEmptyLog", vertexShaderName, "",
+                                                        "^\\[glCreateShader 35633\\]\n"
+                                                        "\\[box Debug\\] \n"
+                                                        "\\[box Debug\\] Vertex shader compilation error\n"
+                                                        "\\[glDeleteShader 10\\]\n$"},
+                                         CompileFailure{"fragment", fragmentShaderName, "0:7(2): error: undeclared",
+                                                        "^\\[glCreateShader 35633\\]\n"
+                                                        "\\[glCreateShader 35632\\]\n"
+                                                        "\\[box Debug\\] 0:7\\(2\\): error: undeclared\n"
+                                                        "\\[box Debug\\] Fragment shader compilation error\n"
+                                                        "\\[glDeleteShader 11\\]\n$"}),
+                         [](const auto &testCase) { return std::string(testCase.param.what); });
 
 class LocationCache : public testing::Test {
 protected:

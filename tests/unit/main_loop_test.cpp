@@ -19,8 +19,8 @@ TEST(Frame, RunsItsStepsInOrderOverTheWholeDefaultFramebuffer) {
     setWindowSize(1024, 768);
     renderFrame(recordingScene);
 
-    std::vector<std::string> expected = {"sceneTime", "scenePrepare", "glBindFramebuffer", "glClear",
-                                         "glViewport", "sceneDraw"};
+    std::vector<std::string> expected = {"sceneTime", "scenePrepare", "glBindFramebuffer",
+                                         "glClear",   "glViewport",   "sceneDraw"};
     ASSERT_EQ(GlRecorder::names(), expected);
     const auto &calls = GlRecorder::calls();
     EXPECT_EQ(calls[2].intArg(0), 0x8D40);

@@ -91,8 +91,7 @@ TEST_F(MeshLoaderTest, ReadsTheEmbeddedRectangleWithItsMaterial) {
         EXPECT_EQ(*map, "");
     EXPECT_EQ(loader.materials.size(), 1u);
 
-    const std::string report =
-        "\r- Plane001\t| vertices > 4\t| texcoords > 4\t| normals > 1\t| triangles > 0";
+    const std::string report = "\r- Plane001\t| vertices > 4\t| texcoords > 4\t| normals > 1\t| triangles > 0";
     EXPECT_EQ(output, "\n" + report + "\n" + report + report + "\t| material: wire_198225087\n");
 }
 
@@ -133,54 +132,54 @@ TEST_P(FaceCorners, GiveTheseVertices) {
 
 const std::string threeOfEach = "v 0 0 0\nv 1 0 0\nv 0 1 0\nvt 0.1 0.2\nvt 0.3 0.4\nvt 0.5 0.6\nvn 0 0 1\n";
 
-INSTANTIATE_TEST_SUITE_P(
-    Forms, FaceCorners,
-    testing::Values(
-        // (p0 - p1) x (p2 - p1), unnormalised, on every corner
-        FaceCase{"PositionsOnlyGetAComputedNormal",
-                 std::string(triangle) + "f 1 2 3\n",
-                 {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}},
-                 {{0, 0}, {0, 0}, {0, 0}},
-                 {{0, 0, -1}, {0, 0, -1}, {0, 0, -1}}},
-        FaceCase{"OneCornerWithoutNormalOverridesTheOthers",
-                 "v 0 0 0\nv 2 0 0\nv 0 2 0\nvn 0 0 1\nf 1//1 2//1 3\n",
-                 {{0, 0, 0}, {2, 0, 0}, {0, 2, 0}},
-                 {{0, 0}, {0, 0}, {0, 0}},
-                 {{0, 0, -4}, {0, 0, -4}, {0, 0, -4}}},
-        FaceCase{"NegativeIndicesCountFromTheEnd",
-                 threeOfEach + "f -3/-3/-1 -2/-2/-1 -1/-1/-1\n",
-                 {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}},
-                 {{0.1f, 0.2f}, {0.3f, 0.4f}, {0.5f, 0.6f}},
-                 {{0, 0, 1}, {0, 0, 1}, {0, 0, 1}}},
-        FaceCase{"PositionAndNormalOnly",
-                 threeOfEach + "f 3//1 2//1 1//1\n",
-                 {{0, 1, 0}, {1, 0, 0}, {0, 0, 0}},
-                 {{0, 0}, {0, 0}, {0, 0}},
-                 {{0, 0, 1}, {0, 0, 1}, {0, 0, 1}}},
-        FaceCase{"PositionAndTexCoordOnly",
-                 threeOfEach + "f 1/3 2/2 3/1\n",
-                 {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}},
-                 {{0.5f, 0.6f}, {0.3f, 0.4f}, {0.1f, 0.2f}},
-                 {{0, 0, -1}, {0, 0, -1}, {0, 0, -1}}},
-        // tabs inside a line are no separators, and a third texture value is ignored
-        FaceCase{"ExtraValuesAreIgnored",
-                 "v 0 0 0 1\nv 1 0 0 1\nv 0 1 0 1\nvt 0.25 0.75 9\nvn 0 0 1 5\nf 1/1/1 2/1/1 3/1/1\n",
-                 {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}},
-                 {{0.25f, 0.75f}, {0.25f, 0.75f}, {0.25f, 0.75f}},
-                 {{0, 0, 1}, {0, 0, 1}, {0, 0, 1}}},
-        // a carriage return takes the next character along, wherever it stands
-        FaceCase{"CarriageReturnInsideALineRemovesItsSuccessor",
-                 "v 0 0 0\r\nv 1 0 \r90\nv 0 1 0\r\nf 1 2 3\r\n",
-                 {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}},
-                 {{0, 0}, {0, 0}, {0, 0}},
-                 {{0, 0, -1}, {0, 0, -1}, {0, 0, -1}}},
-        // the last line needs no line feed
-        FaceCase{"LastLineWithoutLineFeed",
-                 std::string(triangle) + "f 1 2 3",
-                 {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}},
-                 {{0, 0}, {0, 0}, {0, 0}},
-                 {{0, 0, -1}, {0, 0, -1}, {0, 0, -1}}}),
-    [](const testing::TestParamInfo<FaceCase> &named) { return std::string(named.param.name); });
+INSTANTIATE_TEST_SUITE_P(Forms, FaceCorners,
+                         testing::Values(
+                             // (p0 - p1) x (p2 - p1), unnormalised, on every corner
+                             FaceCase{"PositionsOnlyGetAComputedNormal",
+                                      std::string(triangle) + "f 1 2 3\n",
+                                      {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}},
+                                      {{0, 0}, {0, 0}, {0, 0}},
+                                      {{0, 0, -1}, {0, 0, -1}, {0, 0, -1}}},
+                             FaceCase{"OneCornerWithoutNormalOverridesTheOthers",
+                                      "v 0 0 0\nv 2 0 0\nv 0 2 0\nvn 0 0 1\nf 1//1 2//1 3\n",
+                                      {{0, 0, 0}, {2, 0, 0}, {0, 2, 0}},
+                                      {{0, 0}, {0, 0}, {0, 0}},
+                                      {{0, 0, -4}, {0, 0, -4}, {0, 0, -4}}},
+                             FaceCase{"NegativeIndicesCountFromTheEnd",
+                                      threeOfEach + "f -3/-3/-1 -2/-2/-1 -1/-1/-1\n",
+                                      {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}},
+                                      {{0.1f, 0.2f}, {0.3f, 0.4f}, {0.5f, 0.6f}},
+                                      {{0, 0, 1}, {0, 0, 1}, {0, 0, 1}}},
+                             FaceCase{"PositionAndNormalOnly",
+                                      threeOfEach + "f 3//1 2//1 1//1\n",
+                                      {{0, 1, 0}, {1, 0, 0}, {0, 0, 0}},
+                                      {{0, 0}, {0, 0}, {0, 0}},
+                                      {{0, 0, 1}, {0, 0, 1}, {0, 0, 1}}},
+                             FaceCase{"PositionAndTexCoordOnly",
+                                      threeOfEach + "f 1/3 2/2 3/1\n",
+                                      {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}},
+                                      {{0.5f, 0.6f}, {0.3f, 0.4f}, {0.1f, 0.2f}},
+                                      {{0, 0, -1}, {0, 0, -1}, {0, 0, -1}}},
+                             // tabs inside a line are no separators, and a third texture value is ignored
+                             FaceCase{
+                                 "ExtraValuesAreIgnored",
+                                 "v 0 0 0 1\nv 1 0 0 1\nv 0 1 0 1\nvt 0.25 0.75 9\nvn 0 0 1 5\nf 1/1/1 2/1/1 3/1/1\n",
+                                 {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}},
+                                 {{0.25f, 0.75f}, {0.25f, 0.75f}, {0.25f, 0.75f}},
+                                 {{0, 0, 1}, {0, 0, 1}, {0, 0, 1}}},
+                             // a carriage return takes the next character along, wherever it stands
+                             FaceCase{"CarriageReturnInsideALineRemovesItsSuccessor",
+                                      "v 0 0 0\r\nv 1 0 \r90\nv 0 1 0\r\nf 1 2 3\r\n",
+                                      {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}},
+                                      {{0, 0}, {0, 0}, {0, 0}},
+                                      {{0, 0, -1}, {0, 0, -1}, {0, 0, -1}}},
+                             // the last line needs no line feed
+                             FaceCase{"LastLineWithoutLineFeed",
+                                      std::string(triangle) + "f 1 2 3",
+                                      {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}},
+                                      {{0, 0}, {0, 0}, {0, 0}},
+                                      {{0, 0, -1}, {0, 0, -1}, {0, 0, -1}}}),
+                         [](const testing::TestParamInfo<FaceCase> &named) { return std::string(named.param.name); });
 
 TEST_F(MeshLoaderTest, QuadFaceIsTriangulatedIntoItsOwnCorners) {
     ASSERT_TRUE(load(std::string(triangle) + "v 1 1 0\nf 1 2 3\nf 1 2 4 3\n"));
@@ -205,17 +204,16 @@ TEST_P(Groups, NameTheMeshes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, Groups,
-    testing::Values(GroupCase{"NoGroupLine", "f 1 2 3\n", {""}},
-                    GroupCase{"FacesBeforeTheFirstGroupJoinIt", "f 1 2 3\ng first\nf 1 2 3\n", {"first"}},
-                    GroupCase{"ObjectThenGroup", "o a\nf 1 2 3\ng b\nf 1 2 3\n", {"a", "b"}},
-                    GroupCase{"EmptyGroupsAreNotMeshes", "g a\ng b\nf 1 2 3\ng c\n", {"b"}},
-                    GroupCase{"BareGroupLineNamesNothing", "g a\ng\nf 1 2 3\n", {""}},
-                    GroupCase{"WordStartingWithGIsAGroupLine", "g a\ngear 1\nf 1 2 3\n", {"unnamed"}},
-                    GroupCase{"FirstGroupLineStartingWithG", "gear 1\nf 1 2 3\n", {"unnamed"}},
-                    GroupCase{"WordStartingWithGClosesTheGroup", "g a\nf 1 2 3\ngear 1\nf 1 2 3\n", {"a", "1"}},
-                    GroupCase{"MaterialChangesSplitAGroup",
-                              "g body\nusemtl x\nf 1 2 3\nusemtl y\nf 1 2 3\n",
-                              {"body_2", "body"}}),
+    testing::Values(
+        GroupCase{"NoGroupLine", "f 1 2 3\n", {""}},
+        GroupCase{"FacesBeforeTheFirstGroupJoinIt", "f 1 2 3\ng first\nf 1 2 3\n", {"first"}},
+        GroupCase{"ObjectThenGroup", "o a\nf 1 2 3\ng b\nf 1 2 3\n", {"a", "b"}},
+        GroupCase{"EmptyGroupsAreNotMeshes", "g a\ng b\nf 1 2 3\ng c\n", {"b"}},
+        GroupCase{"BareGroupLineNamesNothing", "g a\ng\nf 1 2 3\n", {""}},
+        GroupCase{"WordStartingWithGIsAGroupLine", "g a\ngear 1\nf 1 2 3\n", {"unnamed"}},
+        GroupCase{"FirstGroupLineStartingWithG", "gear 1\nf 1 2 3\n", {"unnamed"}},
+        GroupCase{"WordStartingWithGClosesTheGroup", "g a\nf 1 2 3\ngear 1\nf 1 2 3\n", {"a", "1"}},
+        GroupCase{"MaterialChangesSplitAGroup", "g body\nusemtl x\nf 1 2 3\nusemtl y\nf 1 2 3\n", {"body_2", "body"}}),
     [](const testing::TestParamInfo<GroupCase> &named) { return std::string(named.param.name); });
 
 TEST_F(MeshLoaderTest, EachMaterialNameGoesToTheMeshOfItsPosition) {
@@ -322,15 +320,11 @@ TEST_P(MalformedText, FailsTheLoadAndLeavesNoMeshes) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, MalformedText,
     testing::Values(
-        MalformedCase{"WordForACoordinate", "v 1 x 3\n", ""},
-        MalformedCase{"TwoCoordinates", "v 1 2\n", ""},
+        MalformedCase{"WordForACoordinate", "v 1 x 3\n", ""}, MalformedCase{"TwoCoordinates", "v 1 2\n", ""},
         MalformedCase{"DoubledBlankLeavesAnEmptyPiece", "v 1  2 3\n", ""},
-        MalformedCase{"OneTexCoordinate", "vt 0.5\n", ""},
-        MalformedCase{"TwoNormalComponents", "vn 0 1\n", ""},
-        MalformedCase{"Infinity", "v inf 0 0\n", ""},
-        MalformedCase{"NotANumber", "v 0 nan 0\n", ""},
-        MalformedCase{"BeyondFloat", "v 0 0 1e39\n", ""},
-        MalformedCase{"BeyondDouble", "v 0 0 1e999\n", ""},
+        MalformedCase{"OneTexCoordinate", "vt 0.5\n", ""}, MalformedCase{"TwoNormalComponents", "vn 0 1\n", ""},
+        MalformedCase{"Infinity", "v inf 0 0\n", ""}, MalformedCase{"NotANumber", "v 0 nan 0\n", ""},
+        MalformedCase{"BeyondFloat", "v 0 0 1e39\n", ""}, MalformedCase{"BeyondDouble", "v 0 0 1e999\n", ""},
         MalformedCase{"IndexZero", std::string(triangle) + "f 0 1 2\n", ""},
         MalformedCase{"IndexPastTheEnd", std::string(triangle) + "f 1 2 4\n", ""},
         MalformedCase{"NegativeIndexBeforeTheStart", std::string(triangle) + "f -4 1 2\n", ""},
@@ -346,8 +340,7 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"TwoCornersNeedingANormal", std::string(triangle) + "f 1 2\n", ""},
         MalformedCase{"ScalarThatIsNoNumber", std::string("mtllib m\n") + triangle + "f 1 2 3\n", "Ns shiny\n"},
         MalformedCase{"EmptyScalar", std::string("mtllib m\n") + triangle + "f 1 2 3\n", "newmtl m\nd\n"},
-        MalformedCase{"IlluminationThatIsNoNumber", std::string("mtllib m\n") + triangle + "f 1 2 3\n",
-                      "illum x\n"},
+        MalformedCase{"IlluminationThatIsNoNumber", std::string("mtllib m\n") + triangle + "f 1 2 3\n", "illum x\n"},
         MalformedCase{"ColourThatIsNoNumber", std::string("mtllib m\n") + triangle + "f 1 2 3\n", "Ka 1 x 1\n"}),
     [](const testing::TestParamInfo<MalformedCase> &named) { return std::string(named.param.name); });
 

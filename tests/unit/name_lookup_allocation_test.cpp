@@ -41,7 +41,8 @@ protected:
         program->uniformLocation("world_projection");
     }
 
-    template <typename Lookup> int allocationsOf(Lookup lookup) {
+    template <typename Lookup>
+    int allocationsOf(Lookup lookup) {
         allocations = 0;
         counting = true;
         lookup();

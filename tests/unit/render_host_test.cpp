@@ -12,7 +12,7 @@ TEST(WindowIcon, ColumnsAreTransposedIntoRows) {
     unsigned char columns[windowIconBytes];
     for (int column = 0; column < windowIconSize; ++column)
         for (int row = 0; row < windowIconSize; ++row) {
-            unsigned char *pixel = &columns[(column * windowIconSize + row) * 4];
+            unsigned char *pixel = &columns[static_cast<std::size_t>(column * windowIconSize + row) * 4];
             pixel[0] = static_cast<unsigned char>(column);
             pixel[1] = static_cast<unsigned char>(row);
             pixel[2] = 7;
@@ -21,7 +21,7 @@ TEST(WindowIcon, ColumnsAreTransposedIntoRows) {
     auto rows = windowIconRows(columns);
     for (int row = 0; row < windowIconSize; ++row)
         for (int column = 0; column < windowIconSize; ++column) {
-            const unsigned char *pixel = &rows[(row * windowIconSize + column) * 4];
+            const unsigned char *pixel = &rows[static_cast<std::size_t>(row * windowIconSize + column) * 4];
             ASSERT_EQ(pixel[0], column);
             ASSERT_EQ(pixel[1], row);
             ASSERT_EQ(pixel[2], 7);

@@ -24,8 +24,8 @@ INSTANTIATE_TEST_SUITE_P(
     Switches, ParseCommandLine,
     testing::Values(ParseCase{"", 3, 0}, ParseCase{"/s", 1, 0}, ParseCase{"/S", 3, 0}, ParseCase{"-s", 3, 0},
                     ParseCase{"/c", 2, 0}, ParseCase{"/c:5678", 2, 5678}, ParseCase{"/p 1234", 0, 1234},
-                    ParseCase{"/p 0012", 0, 12}, ParseCase{"/p", 0, 0}, ParseCase{"/p ", 0, 0},
-                    ParseCase{"/", 3, 0}, ParseCase{"/x 55", 3, 0}, ParseCase{"/P 1234", 3, 0},
+                    ParseCase{"/p 0012", 0, 12}, ParseCase{"/p", 0, 0}, ParseCase{"/p ", 0, 0}, ParseCase{"/", 3, 0},
+                    ParseCase{"/x 55", 3, 0}, ParseCase{"/P 1234", 3, 0},
                     // the switch may stand anywhere; other characters are passed over
                     ParseCase{"  junk /s", 1, 0}, ParseCase{"\"C:\\x.scr\" /p 42", 0, 42},
                     // blanks before the number, signs, and where the number stops
@@ -34,9 +34,9 @@ INSTANTIATE_TEST_SUITE_P(
                     // the separator is any one character, even a digit
                     ParseCase{"/p1234", 0, 234}, ParseCase{"/p:99", 0, 99},
                     // a later slash reads the handle afresh, whatever letter follows it
-                    ParseCase{"/p 1234 /x 99", 0, 99}, ParseCase{"/p 1234 /", 0, 0},
-                    ParseCase{"/p 1234 /x", 0, 0}, ParseCase{"/s /p 8", 0, 8}, ParseCase{"/p 8 /s", 1, 0},
-                    ParseCase{"/x 5 /s 6", 1, 6}, ParseCase{"//s 3", 1, 3},
+                    ParseCase{"/p 1234 /x 99", 0, 99}, ParseCase{"/p 1234 /", 0, 0}, ParseCase{"/p 1234 /x", 0, 0},
+                    ParseCase{"/s /p 8", 0, 8}, ParseCase{"/p 8 /s", 1, 0}, ParseCase{"/x 5 /s 6", 1, 6},
+                    ParseCase{"//s 3", 1, 3},
                     // numbers too large for a handle saturate instead of overflowing
                     ParseCase{"/p 99999999999999999999", 0, 2147483647},
                     ParseCase{"/p -99999999999999999999", 0, -2147483647 - 1}));

@@ -38,7 +38,8 @@ inline void APIENTRY getShaderiv(GLuint shader, GLenum pname, GLint *params) {
 }
 
 inline void APIENTRY getShaderInfoLog(GLuint shader, GLsizei bufSize, GLsizei *length, GLchar *log) {
-    GlRecorder::record("glGetShaderInfoLog", {GlArg{static_cast<long long>(shader)}, GlArg{static_cast<long long>(bufSize)}});
+    GlRecorder::record("glGetShaderInfoLog",
+                       {GlArg{static_cast<long long>(shader)}, GlArg{static_cast<long long>(bufSize)}});
     if (bufSize <= 0) return;
     const std::size_t copied = std::min(infoLog.size(), static_cast<std::size_t>(bufSize) - 1);
     std::memcpy(log, infoLog.data(), copied);

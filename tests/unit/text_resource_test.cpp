@@ -37,17 +37,16 @@ TEST_P(TextResourceRead, EndsAtTheFirstTildeTheSizeOrTheCapacity) {
     EXPECT_EQ(readGuarded(GetParam().capacity), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TextResourceRead,
-    testing::Values(TextCase{"tildeFirst", "~void main() {}\r\n", 64, ""},
-                    TextCase{"firstTildeOnly", "a = 1;~b = 2;~\r\n", 64, "a = 1;"},
-                    TextCase{"markerLineEndNotCopied", "x\r\n//~\r\n", 64, "x\r\n//"},
-                    TextCase{"noTildeEndsAtSize", "v 1 2 3\r\n", 64, "v 1 2 3\r\n"},
-                    TextCase{"emptyResource", "", 64, ""},
-                    TextCase{"longerThanCapacityIsCut", "abcdefgh~", 5, "abcde"},
-                    TextCase{"tildeJustPastCapacity", "abcde~", 5, "abcde"},
-                    TextCase{"zeroCapacity", "abc~", 0, ""}),
-    [](const auto &testCase) { return std::string(testCase.param.what); });
+INSTANTIATE_TEST_SUITE_P(Cases, TextResourceRead,
+                         testing::Values(TextCase{"tildeFirst", "~void main() {}\r\n", 64, ""},
+                                         TextCase{"firstTildeOnly", "a = 1;~b = 2;~\r\n", 64, "a = 1;"},
+                                         TextCase{"markerLineEndNotCopied", "x\r\n//~\r\n", 64, "x\r\n//"},
+                                         TextCase{"noTildeEndsAtSize", "v 1 2 3\r\n", 64, "v 1 2 3\r\n"},
+                                         TextCase{"emptyResource", "", 64, ""},
+                                         TextCase{"longerThanCapacityIsCut", "abcdefgh~", 5, "abcde"},
+                                         TextCase{"tildeJustPastCapacity", "abcde~", 5, "abcde"},
+                                         TextCase{"zeroCapacity", "abc~", 0, ""}),
+                         [](const auto &testCase) { return std::string(testCase.param.what); });
 
 TEST(TextResource, MissingResourceReadsAsEmptyText) {
     fakePlatform::reset();

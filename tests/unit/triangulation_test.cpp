@@ -48,9 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
         // a dart whose diagonal from the second to the fourth corner runs outside it: split anyway
         TriangulationCase{"ConcaveQuad", {{0, 1, 0}, {-1, 0, 0}, {0, 2, 0}, {1, 0, 0}}, {0, 1, 3, 1, 2, 3}},
         TriangulationCase{"RegularPentagonFansAroundItsLastCorner", regularPolygon(5), {0, 1, 4, 1, 2, 4, 2, 3, 4}},
-        TriangulationCase{"RegularHeptagon",
-                          regularPolygon(7),
-                          {0, 1, 6, 1, 2, 6, 2, 3, 6, 3, 4, 6, 4, 5, 6}},
+        TriangulationCase{"RegularHeptagon", regularPolygon(7), {0, 1, 6, 1, 2, 6, 2, 3, 6, 3, 4, 6, 4, 5, 6}},
         TriangulationCase{"LShape",
                           {{0, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1, 1, 0}, {1, 2, 0}, {0, 2, 0}},
                           {0, 1, 2, 0, 2, 3, 0, 3, 5, 3, 4, 5}},
@@ -150,8 +148,8 @@ TEST(TriangulationRobustness, ACornerThatIsNotANumberDropsOnlyItsTriangles) {
     EXPECT_EQ(quad, (std::vector<std::uint32_t>{0, 1, 3}));
 
     std::vector<std::uint32_t> pentagon;
-    objl::triangulateFace(pentagon, face({{0, 2, 0}, {1, 0, 0}, {1, -5.094e-41f, 8.828e-44f}, {nan, nan, nan},
-                                          {nan, nan, 0}}));
+    objl::triangulateFace(pentagon,
+                          face({{0, 2, 0}, {1, 0, 0}, {1, -5.094e-41f, 8.828e-44f}, {nan, nan, nan}, {nan, nan, 0}}));
     EXPECT_EQ(pentagon.size() % 3, 0u);
     for (std::uint32_t index : pentagon) EXPECT_LT(index, 5u);
 }

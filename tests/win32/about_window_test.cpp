@@ -49,8 +49,7 @@ BOOL CALLBACK collectText(HWND child, LPARAM texts) {
 BOOL CALLBACK dismissErrorBox(HWND window, LPARAM) {
     char windowClass[32] = {};
     GetClassNameA(window, windowClass, sizeof windowClass);
-    if (std::string(windowClass) != "#32770" || windowText(window) != "Error!" || seenBoxes.count(window))
-        return TRUE;
+    if (std::string(windowClass) != "#32770" || windowText(window) != "Error!" || seenBoxes.count(window)) return TRUE;
     seenBoxes.insert(window);
     std::string texts;
     EnumChildWindows(window, collectText, reinterpret_cast<LPARAM>(&texts));

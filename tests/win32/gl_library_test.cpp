@@ -7,7 +7,10 @@
 
 namespace {
 
-template <typename Function> void *address(Function function) { return reinterpret_cast<void *>(function); }
+template <typename Function>
+void *address(Function function) {
+    return reinterpret_cast<void *>(function);
+}
 
 TEST(GlLibrary, OldFunctionsComeFromTheLibraryAndNewOnesFromTheDriver) {
     HiddenGlContext context;

@@ -25,8 +25,8 @@ DWORD claimInAnotherProcess() {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    BOOL started = CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                  &startup, &process);
+    BOOL started =
+        CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
     SetEnvironmentVariableA("VORLUNE_CLAIM_CHILD", nullptr);
     if (!started) return 0;
     WaitForSingleObject(process.hProcess, 30000);

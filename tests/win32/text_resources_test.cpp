@@ -54,7 +54,8 @@ TEST(TextResources, LookupWithoutLanguageFindsTheSameBytes) {
 
 BOOL CALLBACK collectName(HMODULE, LPCSTR, LPSTR name, LONG_PTR names) {
     // A string name would not be an integer resource; record it as 0 so the test sees it.
-    reinterpret_cast<std::set<ULONG_PTR> *>(names)->insert(IS_INTRESOURCE(name) ? reinterpret_cast<ULONG_PTR>(name) : 0);
+    reinterpret_cast<std::set<ULONG_PTR> *>(names)->insert(IS_INTRESOURCE(name) ? reinterpret_cast<ULONG_PTR>(name)
+                                                                                : 0);
     return TRUE;
 }
 

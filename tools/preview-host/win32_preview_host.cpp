@@ -134,8 +134,7 @@ int main(int argc, char **argv) {
     startup.hStdOutput = nothing;
     startup.hStdError = nothing;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                        &process)) {
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
         report("failed start");
         return 1;
     }

@@ -2,9 +2,9 @@
 // screensaver started with "/p <area id>", and the area unmapped or destroyed on request. Commands
 // come on standard input, reports go to standard output (see README.md).
 #include <X11/Xlib.h>
+#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 

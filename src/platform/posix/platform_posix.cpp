@@ -39,7 +39,7 @@ bool claimSingleInstance(const char *name) {
     // Abstract namespace (leading NUL): no file is created, and the name is per user.
     int length = std::snprintf(address.sun_path + 1, sizeof address.sun_path - 1, "%s-%u", name,
                                static_cast<unsigned>(getuid()));
-    socklen_t size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + static_cast<size_t>(length));
+    auto size = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + static_cast<size_t>(length));
     if (bind(fd, reinterpret_cast<sockaddr *>(&address), size) != 0) {
         bool taken = errno == EADDRINUSE;
         close(fd);

@@ -33,8 +33,8 @@ GLFWwindow *attachPreviewWindow(HostWindow window) {
     HWND host = toHwnd(window);
     RECT area = {};
     if (!registerPreviewClass() || GetClientRect(host, &area) == 0) return nullptr;
-    HWND child = CreateWindowExW(0, previewClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                                 0, 0, area.right, area.bottom, host, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND child = CreateWindowExW(0, previewClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0,
+                                 0, area.right, area.bottom, host, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (child == nullptr) return nullptr;
     GLFWwindow *attached = glfwAttachWin32Window(child, nullptr);
     if (attached == nullptr) DestroyWindow(child);

@@ -49,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::size_t emitted = indices.size() - 1;
     fuzzCheck(emitted % 3 == 0, "three indices per triangle");
     if (corners.size() < 3) fuzzCheck(emitted == 0, "fewer than three corners give nothing");
-    if (corners.size() == 3) fuzzCheck(emitted == 3 && indices[1] == 0 && indices[2] == 1 && indices[3] == 2,
-                                       "three corners give 0 1 2");
+    if (corners.size() == 3)
+        fuzzCheck(emitted == 3 && indices[1] == 0 && indices[2] == 1 && indices[3] == 2, "three corners give 0 1 2");
     if (corners.size() >= 3) fuzzCheck(emitted <= 3 * (corners.size() - 2), "at most N - 2 triangles");
     for (std::size_t i = 1; i < indices.size(); ++i) fuzzCheck(indices[i] < corners.size(), "index names a corner");
     return 0;
