@@ -10,8 +10,9 @@ namespace {
 
 using objl::Vector3;
 
-std::vector<objl::Vertex> face(std::vector<Vector3> positions) {
+std::vector<objl::Vertex> face(const std::vector<Vector3> &positions) {
     std::vector<objl::Vertex> corners;
+    corners.reserve(positions.size());
     for (Vector3 p : positions) corners.push_back({p, {}, {}});
     return corners;
 }
@@ -20,7 +21,7 @@ std::vector<Vector3> regularPolygon(int n) {
     std::vector<Vector3> corners;
     for (int k = 0; k < n; ++k) {
         double angle = 2.0 * std::numbers::pi * k / n;
-        corners.push_back({static_cast<float>(std::cos(angle)), static_cast<float>(std::sin(angle)), 0.0f});
+        corners.emplace_back(static_cast<float>(std::cos(angle)), static_cast<float>(std::sin(angle)), 0.0f);
     }
     return corners;
 }
