@@ -4,12 +4,13 @@
 #   make bench  set up, build, run every benchmark and print the table (build/bench/results.md)
 #   make fuzz   set up, run every fuzz target for FUZZ_SECONDS each (300; make fuzz FUZZ_SECONDS=60)
 #   make soak   set up, build, run both programs for minutes and watch memory, drawing and exit
+#   make artwork  render the About picture and the icons anew from the reference renderer
 SHELL := /bin/bash
 .DEFAULT_GOAL := test
 PRESETS := native win32
 
 .PHONY: setup build build-sanitize build-fuzz run test test-native test-win32 test-sanitize test-fuzz \
-        check-style fuzz soak bench clean
+        check-style fuzz soak bench artwork clean
 
 setup:
 	@if [ "$$(id -u)" = 0 ]; then scripts/setup.sh; else sudo scripts/setup.sh; fi
@@ -60,6 +61,10 @@ soak: build
 # Benchmarks take over whole screens of their own and time what happens on them: one at a time.
 bench: build
 	/usr/bin/python3 bench/run.py
+
+# The pictures in resources/ are stills of the effect; tests check they match this command's output.
+artwork: setup
+	/usr/bin/python3 tools/make_artwork.py
 
 clean:
 	rm -rf build
