@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "fake_platform.h"
 #include "mesh/mesh_loader.h"
 
@@ -179,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(Forms, FaceCorners,
                                       {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}},
                                       {{0, 0}, {0, 0}, {0, 0}},
                                       {{0, 0, -1}, {0, 0, -1}, {0, 0, -1}}}),
-                         [](const testing::TestParamInfo<FaceCase> &named) { return std::string(named.param.name); });
+                         CaseName());
 
 TEST_F(MeshLoaderTest, QuadFaceIsTriangulatedIntoItsOwnCorners) {
     ASSERT_TRUE(load(std::string(triangle) + "v 1 1 0\nf 1 2 3\nf 1 2 4 3\n"));
@@ -214,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
         GroupCase{"FirstGroupLineStartingWithG", "gear 1\nf 1 2 3\n", {"unnamed"}},
         GroupCase{"WordStartingWithGClosesTheGroup", "g a\nf 1 2 3\ngear 1\nf 1 2 3\n", {"a", "1"}},
         GroupCase{"MaterialChangesSplitAGroup", "g body\nusemtl x\nf 1 2 3\nusemtl y\nf 1 2 3\n", {"body_2", "body"}}),
-    [](const testing::TestParamInfo<GroupCase> &named) { return std::string(named.param.name); });
+    CaseName());
 
 TEST_F(MeshLoaderTest, EachMaterialNameGoesToTheMeshOfItsPosition) {
     const std::string mtl = "newmtl red\nKd 1 0 0\nnewmtl blue\nKd 0 0 1\n";
@@ -263,7 +264,7 @@ INSTANTIATE_TEST_SUITE_P(
                     MtlCase{"ShortLastLineIsNone", "newmtl a\nnewmtl", {"a", "none"}},
                     MtlCase{"CarriageReturnRightAfterTheWordIsNoNewmtl", "newmtl\r\nKd 1 1 1\r\n", {""}},
                     MtlCase{"EmptyTextGivesOneDefaultMaterial", "", {""}}),
-    [](const testing::TestParamInfo<MtlCase> &named) { return std::string(named.param.name); });
+    CaseName());
 
 TEST_F(MeshLoaderTest, MaterialValuesAndMaps) {
     fakePlatform::setTextResource(mtlId, "Ns 5\nnewmtl first\nKa 0.5 0.25 1\r\nKa 9 9\nKd 1 2 3 4\nNi 1.5\r\n"
@@ -342,7 +343,7 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"EmptyScalar", std::string("mtllib m\n") + triangle + "f 1 2 3\n", "newmtl m\nd\n"},
         MalformedCase{"IlluminationThatIsNoNumber", std::string("mtllib m\n") + triangle + "f 1 2 3\n", "illum x\n"},
         MalformedCase{"ColourThatIsNoNumber", std::string("mtllib m\n") + triangle + "f 1 2 3\n", "Ka 1 x 1\n"}),
-    [](const testing::TestParamInfo<MalformedCase> &named) { return std::string(named.param.name); });
+    CaseName());
 
 TEST_F(MeshLoaderTest, MissingMaterialLibraryGivesOneDefaultMaterial) {
     fakePlatform::removeTextResource(mtlId);

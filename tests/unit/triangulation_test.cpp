@@ -4,6 +4,7 @@
 #include <numbers>
 #include <vector>
 
+#include "case_name.h"
 #include "mesh/triangulation.h"
 
 namespace {
@@ -62,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         TriangulationCase{"NoEarLeftAfterTheFirstCut",
                           {{4, 0, 0}, {3.5f, 1, 0}, {3, 0, 0}, {2, 0, 0}, {1, 0, 0}, {0, 0, 0}},
                           {0, 1, 2}}),
-    [](const testing::TestParamInfo<TriangulationCase> &named) { return std::string(named.param.name); });
+    CaseName());
 
 TEST(Triangulation, AppendsToWhatTheListHeld) {
     std::vector<std::uint32_t> out = {9};

@@ -10,6 +10,7 @@
 #include "about/about_texts.h"
 #include "about/about_window.h"
 #include "about/about_window_proc.h"
+#include "case_name.h"
 
 namespace {
 
@@ -261,6 +262,6 @@ INSTANTIATE_TEST_SUITE_P(
         ClassCase{"AlreadyRegistered", AboutWindowProc, {"Window Registration Failed!"}, true},
         // A class whose windows cannot be created: both boxes, then About mode is over.
         ClassCase{"RefusesWindows", refuseCreation, {"Window Registration Failed!", "Window Creation Failed!"}, false}),
-    [](const testing::TestParamInfo<ClassCase> &param) { return std::string(param.param.name); });
+    CaseName());
 
 } // namespace
