@@ -15,8 +15,11 @@ rm -f build/run/*.png
 run_on_virtual_screen() {
   scripts/wine-run.sh "$scr" /s &
   local pid=$!
+  # Wine's own start-up (its server, the prefix) takes a varying few seconds; the shots are timed
+  # from the moment the screensaver's window exists, so none of them catches an empty screen.
+  timeout 60 xdotool search --sync --name '^VorluneScreensaver$' >/dev/null
   for shot in 1 2 3; do
-    sleep 2
+    sleep 1
     import -window root "build/run/screenshot-$shot.png"
     echo "build/run/screenshot-$shot.png"
   done
